@@ -63,16 +63,6 @@ void AppendFourByte(Text& out, std::size_t pointer) {
 
 bool IsDigitByte(unsigned char b) { return b >= 0x30 && b <= 0x39; }
 
-void AppendUnitsOf(std::u16string& out, char32_t cp) {
-  if (cp < 0x10000) {
-    out.push_back(static_cast<char16_t>(cp));
-  } else {
-    cp -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-  }
-}
-
 // The Text of `count` UTF-16 units, read through `unitAt`.
 template <typename UnitAt>
 Text UnitsToAnsi(std::size_t count, UnitAt unitAt) {
@@ -177,7 +167,7 @@ std::u16string AnsiToUtf16(const Text& text) {
       } else if (pointer < gb18030::kCarryPointerBase + 0x10000) {
         out.push_back(static_cast<char16_t>(pointer - gb18030::kCarryPointerBase));
       } else if (pointer >= gb18030::kSupplementaryBase && pointer < gb18030::kSupplementaryBase + 0x100000) {
-        AppendUnitsOf(out, 0x10000 + static_cast<char32_t>(pointer - gb18030::kSupplementaryBase));
+        AppendUtf16(out, 0x10000 + static_cast<char32_t>(pointer - gb18030::kSupplementaryBase));
       } else {
         out.push_back(kReplacement);
       }
@@ -185,10 +175,14 @@ std::u16string AnsiToUtf16(const Text& text) {
     }
     if (IsLeadByte(b) && i + 1 < n) {
       char16_t u = codec.map.decodeDouble[b << 8 | s[i + 1]];
-      out.push_back(u != 0 ? u : kReplacement);
-      i += 2;
-      continue;
+      if (u != 0) {
+        out.push_back(u);
+        i += 2;
+        continue;
+      }
     }
+    // Not a character: this byte alone is replaced, so a quote or a line end
+    // after a stray lead byte survives.
     char16_t u = IsLeadByte(b) ? 0 : codec.map.decodeSingle[b];
     out.push_back(u != 0 ? u : kReplacement);
     ++i;

@@ -2,9 +2,7 @@
 
 namespace picmove {
 
-namespace {
-
-void AppendCodePoint(std::u16string& out, char32_t cp) {
+void AppendUtf16(std::u16string& out, char32_t cp) {
   if (cp < 0x10000) {
     out.push_back(static_cast<char16_t>(cp));
   } else {
@@ -13,6 +11,8 @@ void AppendCodePoint(std::u16string& out, char32_t cp) {
     out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
   }
 }
+
+namespace {
 
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
@@ -55,7 +55,7 @@ std::u16string Utf8ToUtf16(const std::string& utf8) {
       ok = ok && cp >= kMin[len] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
     }
     if (ok) {
-      AppendCodePoint(out, cp);
+      AppendUtf16(out, cp);
       i += len;
     } else {
       out.push_back(static_cast<char16_t>(0xDC00 + b));

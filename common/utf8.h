@@ -9,4 +9,7 @@ namespace picmove {
 std::u16string Utf8ToUtf16(const std::string& utf8);
 std::string Utf16ToUtf8(const std::u16string& utf16);
 
+// Appends a code point as one unit or a surrogate pair.
+void AppendUtf16(std::u16string& out, char32_t codePoint);
+
 }  // namespace picmove

@@ -118,6 +118,11 @@ TEST(Utf16LeToAnsi, NeverMakesBytesThatPatternsOrSeparatorsCouldMisread) {
 
 TEST(TextCodec, HasCodePage936) { EXPECT_TRUE(HaveCp936()); }
 
+TEST(AnsiToUtf16, ReplacesAStrayLeadByteAloneAndKeepsWhatFollows) {
+  EXPECT_EQ(AnsiToUtf16("\xB1\"x"), u"\uFFFD\"x");
+  EXPECT_EQ(AnsiToUtf16("a\xB1"), u"a\uFFFD");
+}
+
 TEST(Utf8, ConvertsThroughTheTextCodec) {
   EXPECT_EQ(AnsiToUtf8("\xD6\xD0" "a"), u8"中a");
   // The emoji has no GBK form: outside the assertion, which quotes itself in GBK.
