@@ -18,6 +18,9 @@ constexpr char kPathSeparator = '/';
 // Reads the whole file. On failure `out` is empty and `err`, if given, says why.
 bool ReadWholeFile(const Text& path, ByteSet* out, Text* err);
 
+// Whether anything (file or folder) is there under that name.
+bool PathExists(const Text& path);
+
 // The folder of the running program, ending in a separator.
 Text ProgramFolder();
 

@@ -56,6 +56,11 @@ bool ReadWholeFile(const Text& path, ByteSet* out, Text* err) {
   return true;
 }
 
+bool PathExists(const Text& path) {
+  struct stat st;
+  return stat(AnsiToUtf8(path).c_str(), &st) == 0;
+}
+
 Text ProgramFolder() {
   char buf[4096];
   ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);

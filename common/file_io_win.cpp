@@ -64,6 +64,8 @@ bool ReadWholeFile(const Text& path, ByteSet* out, Text* err) {
   return true;
 }
 
+bool PathExists(const Text& path) { return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+
 Text ProgramFolder() {
   std::wstring buf(MAX_PATH, L'\0');
   for (;;) {

@@ -46,10 +46,13 @@ PatternList ParsePatternFile(const ByteSet& content) {
 }
 
 PatternList LoadPatternList(const Text& programFolder) {
+  const Text path = programFolder + "options" + kPathSeparator + "patterns.txt";
+  if (!PathExists(path)) return DefaultPatternList();
+  // A file that is there but cannot be read must not quietly give the
+  // defaults: the empty list makes start-up say so.
   ByteSet content;
-  Text path = programFolder + "options" + kPathSeparator + "patterns.txt";
-  if (ReadWholeFile(path, &content, nullptr)) return ParsePatternFile(content);
-  return DefaultPatternList();
+  if (!ReadWholeFile(path, &content, nullptr)) return PatternList();
+  return ParsePatternFile(content);
 }
 
 }  // namespace picmove

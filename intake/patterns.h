@@ -17,7 +17,8 @@ PatternList DefaultPatternList();
 PatternList ParsePatternFile(const ByteSet& content);
 
 // The override file options/patterns.txt in the program folder when it
-// exists (it may then give an empty list), else the default list.
+// exists, else the default list. An override file that cannot be read or
+// holds no pattern gives the empty list.
 PatternList LoadPatternList(const Text& programFolder);
 
 }  // namespace picmove

@@ -80,5 +80,11 @@ TEST(LoadPatternList, TakesTheOverrideFileWhenThereIsOne) {
   EXPECT_TRUE(LoadPatternList(dir.path()).empty());
 }
 
+TEST(LoadPatternList, AnUnreadableOverrideGivesNoPatternsNotTheDefaults) {
+  test::TempDir dir;
+  test::MakeTestFolder(dir.path() + "options" + kPathSeparator + "patterns.txt");
+  EXPECT_TRUE(LoadPatternList(dir.path()).empty());
+}
+
 }  // namespace
 }  // namespace picmove
