@@ -1,0 +1,113 @@
+#include "app/main_window.h"
+
+#include <commctrl.h>
+
+namespace picmove {
+
+namespace {
+
+const wchar_t kClassName[] = L"PicmoveMainWindow";
+const wchar_t kTransparentProp[] = L"picmove.transparent";
+
+// Places `hwnd` (outer size w x h) in the middle of the work area.
+void CentreOnScreen(HWND hwnd, int w, int h) {
+  RECT work;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  int x = work.left + ((work.right - work.left) - w) / 2;
+  int y = work.top + ((work.bottom - work.top) - h) / 2;
+  SetWindowPos(hwnd, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+bool MainWindow::Register(HINSTANCE instance) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = Proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  wc.lpszClassName = kClassName;
+  return RegisterClassExW(&wc) != 0;
+}
+
+bool MainWindow::Create(HINSTANCE instance) {
+  // Fixed border, minimise but no maximise; its own taskbar button.
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  return CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kClassName, Wide(kMainWindowCaption).c_str(), style,
+                         CW_USEDEFAULT, CW_USEDEFAULT, 703, 668, nullptr, nullptr, instance, this) != nullptr;
+}
+
+LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  return self ? self->Handle(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_CREATE:
+      return OnCreate() ? 0 : -1;
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      return OnCtlColorStatic(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+    case WM_NOTIFY:
+      OnNotify(reinterpret_cast<const NMHDR*>(lp));
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+bool MainWindow::OnCreate() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  // The classic 9-point Song face of Chinese Windows; the system picks a
+  // Chinese face where it has none of that name.
+  font_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"宋体"));
+  Text err;
+  if (!BuildControls(hwnd_, MainWindowControls(), font_.get(), &controls_, &err)) return false;
+  for (const ControlDef& d : MainWindowControls()) {
+    if (d.kind == ControlKind::kTransparentLabel) SetPropW(Control(d.name), kTransparentProp, Control(d.name));
+  }
+  CentreOnScreen(hwnd_, 703, 668);
+  return true;
+}
+
+void MainWindow::OnClose() {
+  // Until the tray icon can bring the window back, closing ends the program.
+  DestroyWindow(hwnd_);
+}
+
+LRESULT MainWindow::OnCtlColorStatic(HDC dc, HWND control) {
+  if (GetPropW(control, kTransparentProp)) {
+    // A hollow brush would show whatever was drawn there before: under
+    // WS_CLIPCHILDREN nothing paints behind a child. The face colour is the
+    // background these labels sit on.
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+  }
+  return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+}
+
+void MainWindow::OnNotify(const NMHDR* hdr) {
+  // The page headers stay visible until the toolbar switches the pages.
+  if (hdr->code == TCN_SELCHANGE && hdr->hwndFrom == Control("高级选择夹1")) {
+    int shown = static_cast<int>(SendMessageW(hdr->hwndFrom, TCM_GETCURSEL, 0, 0));
+    for (int page = 0; HWND panel = controls_.Page("高级选择夹1", page); ++page) {
+      ShowWindow(panel, page == shown ? SW_SHOW : SW_HIDE);
+    }
+  }
+}
+
+}  // namespace picmove
