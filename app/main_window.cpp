@@ -2,6 +2,12 @@
 
 #include <commctrl.h>
 
+#include "app/control_views.h"
+#include "app/dialogs.h"
+#include "common/file_io.h"
+#include "intake/intake.h"
+#include "intake/package_path.h"
+
 namespace picmove {
 
 namespace {
@@ -60,6 +66,9 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NOTIFY:
       OnNotify(reinterpret_cast<const NMHDR*>(lp));
       return 0;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wp), HIWORD(wp));
+      return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
@@ -81,7 +90,64 @@ bool MainWindow::OnCreate() {
     if (d.kind == ControlKind::kTransparentLabel) SetPropW(Control(d.name), kTransparentProp, Control(d.name));
   }
   CentreOnScreen(hwnd_, 703, 668);
+  patterns_ = LoadPatternList(ProgramFolder());
   return true;
+}
+
+void MainWindow::OnCommand(int id, int code) {
+  if (code != BN_CLICKED) return;
+  const Text name = controls_.NameOfId(id);
+  if (name == "添加到列表2") {
+    ChoosePackage();
+  } else if (name == "添加到列表") {
+    AddToList();
+  }
+}
+
+void MainWindow::NavigateTo(int item) {
+  static const char kStepOne[] = "第一步：选择待处理的数据包CSV文件。（选择之前，请将数据包备份一份！）";
+  if (item < 1 || item > 4) return;
+  // The hint first, then the page.
+  SetWindowTextGbk(Control("透明标签1"), item == 2 ? kStepOne : "");
+  ShowPage(item - 1);
+}
+
+void MainWindow::ShowPage(int page) {
+  HWND pages = Control("高级选择夹1");
+  SendMessageW(pages, TCM_SETCURSEL, page, 0);
+  for (int i = 0; HWND panel = controls_.Page("高级选择夹1", i); ++i) ShowWindow(panel, i == page ? SW_SHOW : SW_HIDE);
+}
+
+void MainWindow::ChoosePackage() {
+  if (intakeRunning_) return;
+  FileDialogSettings settings{"选择淘宝数据包CSV文件", "淘宝数据包CSV文件(*.csv)|*.csv", "csv"};
+  Text chosen;
+  if (!ChooseFile(hwnd_, settings, &chosen)) return;
+  EditTextBox pathBox(Control("编辑框3"));
+  pathBox.SetText(chosen);
+  ListViewAddressList(Control("超级列表框1")).DeleteAllRows();
+  ControlLabel(Control("透明标签4")).SetCaption("0");
+  PackagePath derived = DerivePackagePath(chosen, kPathSeparator);
+  package_.folder = derived.folder;
+  package_.baseName = derived.baseName;
+  if (!derived.accepted) {
+    ShowMessage(kBadFileNameMessage);
+    pathBox.SetText("");
+    return;
+  }
+  pathBox.SetText(derived.shownPath);
+}
+
+void MainWindow::AddToList() {
+  if (intakeRunning_) return;
+  intakeRunning_ = true;
+  EditTextBox pathBox(Control("编辑框3"));
+  ListViewAddressList list(Control("超级列表框1"));
+  ControlLabel count(Control("透明标签4"));
+  EditProgressLog log(Control("编辑框2"));
+  MessageLoopPump pump;
+  picmove::AddToList({&pathBox, &list, &count, &log, &pump}, patterns_, package_);
+  intakeRunning_ = false;
 }
 
 void MainWindow::OnClose() {
@@ -103,10 +169,7 @@ LRESULT MainWindow::OnCtlColorStatic(HDC dc, HWND control) {
 void MainWindow::OnNotify(const NMHDR* hdr) {
   // The page headers stay visible until the toolbar switches the pages.
   if (hdr->code == TCN_SELCHANGE && hdr->hwndFrom == Control("高级选择夹1")) {
-    int shown = static_cast<int>(SendMessageW(hdr->hwndFrom, TCM_GETCURSEL, 0, 0));
-    for (int page = 0; HWND panel = controls_.Page("高级选择夹1", page); ++page) {
-      ShowWindow(panel, page == shown ? SW_SHOW : SW_HIDE);
-    }
+    ShowPage(static_cast<int>(SendMessageW(hdr->hwndFrom, TCM_GETCURSEL, 0, 0)));
   }
 }
 

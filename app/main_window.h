@@ -5,6 +5,8 @@
 
 #include "app/handles.h"
 #include "app/window_def.h"
+#include "intake/package.h"
+#include "intake/patterns.h"
 
 namespace picmove {
 
@@ -20,6 +22,15 @@ class MainWindow {
   HWND hwnd() const { return hwnd_; }
   const BuiltWindow& controls() const { return controls_; }
   HWND Control(const Text& name) const { return controls_.Control(name); }
+  const Package& package() const { return package_; }
+
+  // Shows the page of toolbar item 1 to 4 with its hint; other items do
+  // nothing here.
+  void NavigateTo(int item);
+  // The choose button: the file dialog, then the path rules.
+  void ChoosePackage();
+  // The add button: the intake of the package in the path box.
+  void AddToList();
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -28,10 +39,15 @@ class MainWindow {
   void OnClose();
   LRESULT OnCtlColorStatic(HDC dc, HWND control);
   void OnNotify(const NMHDR* hdr);
+  void OnCommand(int id, int code);
+  void ShowPage(int page);
 
   HWND hwnd_ = nullptr;
   BuiltWindow controls_;
   UniqueHfont font_;
+  Package package_;
+  PatternList patterns_;
+  bool intakeRunning_ = false;  // events are pumped during an intake: no second one meanwhile
 };
 
 }  // namespace picmove

@@ -1,0 +1,124 @@
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "app/control_views.h"
+#include "app/dialogs.h"
+#include "common/file_io.h"
+#include "tests/support/test_support.h"
+
+namespace picmove {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES |
+                                             ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    RegisterPanelClass(GetModuleHandleW(nullptr));
+    MainWindow::Register(GetModuleHandleW(nullptr));
+  }
+  void SetUp() override {
+    ASSERT_TRUE(window.Create(GetModuleHandleW(nullptr)));
+    SetMessageHook([this](const Text& text, const Text& title, UINT) { messages.push_back(title + ":" + text); });
+  }
+  void TearDown() override {
+    SetMessageHook(nullptr);
+    SetFileDialogHook(nullptr);
+  }
+
+  // Clicks a button by its name, through the window's own command handling.
+  void Click(const Text& name) {
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(window.controls().IdOf(name), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(window.Control(name)));
+  }
+  Text TextOf(const Text& name) { return WindowText(window.Control(name)); }
+  std::vector<Text> Rows() {
+    ListViewAddressList list(window.Control("超级列表框1"));
+    std::vector<Text> out;
+    for (std::size_t i = 0; i < list.RowCount(); ++i) out.push_back(list.RowText(i));
+    return out;
+  }
+  void Choose(const Text& path) {
+    SetFileDialogHook([path](const FileDialogSettings& s, Text* out) {
+      EXPECT_EQ(s.title, "选择淘宝数据包CSV文件");
+      EXPECT_EQ(s.filter, "淘宝数据包CSV文件(*.csv)|*.csv");
+      *out = path;
+      return true;
+    });
+    Click("添加到列表2");
+  }
+
+  MainWindow window;
+  std::vector<Text> messages;
+};
+
+TEST_F(MainWindowTest, AddsTheSamplesAddressesToTheList) {
+  const Text sample = test::SourcePath("samples/sample-listings.csv");
+  Choose(sample);
+  EXPECT_EQ(TextOf("编辑框3"), sample);
+  Click("添加到列表");
+
+  ByteSet expected;
+  ASSERT_TRUE(ReadWholeFile(test::SourcePath("samples/sample-listings.addresses.txt"), &expected, nullptr));
+  Text joined;
+  for (const Text& row : Rows()) joined += row + "\n";
+  EXPECT_EQ(joined, Text(expected.begin(), expected.end()));
+  EXPECT_EQ(TextOf("透明标签4"), std::to_string(Rows().size()));
+  const Text log = TextOf("编辑框2");
+  EXPECT_NE(log.find("  开始提取图片地址……\r\n"), Text::npos) << log;
+  EXPECT_NE(log.find("  读取成功，成功提取了：  " + std::to_string(Rows().size()) + "  张不重复图片\r\n"), Text::npos);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindowTest, ChoosingDerivesThePathsOrRefusesTheName) {
+  ListViewAddressList(window.Control("超级列表框1")).AppendRow("old.cn/1.jpg");
+  Choose("C:\\data\\pkg");
+  EXPECT_EQ(TextOf("编辑框3"), "C:\\data\\pkg.csv");
+  EXPECT_EQ(window.package().folder, "C:\\data\\");
+  EXPECT_EQ(window.package().baseName, "pkg");
+  EXPECT_TRUE(Rows().empty());
+  EXPECT_EQ(TextOf("透明标签4"), "0");
+
+  Choose("C:\\my.data\\pkg");
+  EXPECT_EQ(messages, std::vector<Text>{"提示:请检查文件名是否正确！"});
+  EXPECT_EQ(TextOf("编辑框3"), "");
+  EXPECT_EQ(window.package().folder, "C:\\my.data\\");
+  EXPECT_EQ(window.package().baseName, "");
+
+  // A cancelled dialog changes nothing.
+  SetFileDialogHook([](const FileDialogSettings&, Text*) { return false; });
+  SetWindowTextGbk(window.Control("编辑框3"), "kept");
+  Click("添加到列表2");
+  EXPECT_EQ(TextOf("编辑框3"), "kept");
+}
+
+TEST_F(MainWindowTest, NavigateToShowsThePageWithItsHint) {
+  struct Case {
+    int item;
+    int page;
+    const char* hint;
+  } cases[] = {
+      {2, 1, "第一步：选择待处理的数据包CSV文件。（选择之前，请将数据包备份一份！）"},
+      {1, 0, ""}, {2, 1, nullptr}, {3, 2, ""}, {4, 3, ""}, {0, 3, ""}, {6, 3, ""},
+  };
+  for (const Case& c : cases) {
+    window.NavigateTo(c.item);
+    if (c.hint) {
+      EXPECT_EQ(TextOf("透明标签1"), c.hint) << c.item;
+    }
+    // The window itself is not shown here: look at each page's own style.
+    for (int page = 0; page < 4; ++page) {
+      LONG style = GetWindowLongW(window.controls().Page("高级选择夹1", page), GWL_STYLE);
+      EXPECT_EQ((style & WS_VISIBLE) != 0, page == c.page) << c.item;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace picmove
