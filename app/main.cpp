@@ -2,6 +2,7 @@
 #include <commctrl.h>
 
 #include "app/main_window.h"
+#include "app/tray_icon.h"
 #include "app/window_def.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -9,10 +10,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                            ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
   picmove::RegisterPanelClass(instance);
+  picmove::TrayIcon::Instance().RegisterTaskbarCreated();
   if (!picmove::MainWindow::Register(instance)) return 1;
   picmove::MainWindow window;
   if (!window.Create(instance)) return 1;
-  ShowWindow(window.hwnd(), SW_SHOW);
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     if (!IsDialogMessageW(window.hwnd(), &msg)) {

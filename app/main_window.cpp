@@ -4,6 +4,8 @@
 
 #include "app/control_views.h"
 #include "app/dialogs.h"
+#include "app/exit_confirmation.h"
+#include "app/tray_icon.h"
 #include "common/file_io.h"
 #include "intake/intake.h"
 #include "intake/package_path.h"
@@ -14,6 +16,7 @@ namespace {
 
 const wchar_t kClassName[] = L"PicmoveMainWindow";
 const wchar_t kTransparentProp[] = L"picmove.transparent";
+const UINT kExitCommand = 40001;  // "退出程序" of the tray menu
 
 // Places `hwnd` (outer size w x h) in the middle of the work area.
 void CentreOnScreen(HWND hwnd, int w, int h) {
@@ -70,7 +73,8 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       OnCommand(LOWORD(wp), HIWORD(wp));
       return 0;
     case WM_DESTROY:
-      PostQuitMessage(0);
+      // Only the end of the process destroys the main window; the loop runs
+      // until then.
       return 0;
   }
   return DefWindowProcW(hwnd_, msg, wp, lp);
@@ -90,11 +94,50 @@ bool MainWindow::OnCreate() {
     if (d.kind == ControlKind::kTransparentLabel) SetPropW(Control(d.name), kTransparentProp, Control(d.name));
   }
   CentreOnScreen(hwnd_, 703, 668);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (auto [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+    int size = GetSystemMetrics(metric);
+    HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_SHARED);
+    SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+  }
   patterns_ = LoadPatternList(ProgramFolder());
+  TrayIcon::Instance().Install(hwnd_, kMainWindowCaption, [this](int m) { OnTrayMouse(m); });
+  ShowWindow(hwnd_, SW_SHOW);
+  StartMemoryTrim(hwnd_);
+  SetProcessAffinityMask(GetCurrentProcess(), 1);
   return true;
 }
 
+MainWindow::~MainWindow() {
+  if (hwnd_ && IsWindow(hwnd_)) {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+}
+
+void MainWindow::OnTrayMouse(int mouseMessage) {
+  if (mouseMessage == WM_LBUTTONDBLCLK) {
+    ShowWindow(hwnd_, SW_SHOW);
+    ShowWindow(hwnd_, SW_SHOWNORMAL);  // also back from minimised
+  } else if (mouseMessage == WM_RBUTTONDOWN) {
+    UniqueHmenu menu(CreatePopupMenu());
+    AppendMenuW(menu.get(), MF_STRING, kExitCommand, Wide("退出程序").c_str());
+    POINT at;
+    GetCursorPos(&at);
+    // Not made the foreground window first: the menu is the tray's own.
+    TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON, at.x + 3, at.y + 3, 0, hwnd_, nullptr);
+  }
+}
+
 void MainWindow::OnCommand(int id, int code) {
+  if (id == IDCANCEL) {  // Esc, through the dialog navigation of the message loop
+    OnClose();
+    return;
+  }
+  if (id == static_cast<int>(kExitCommand) && code == 0) {
+    ShowExitConfirmation(hwnd_);
+    return;
+  }
   if (code != BN_CLICKED) return;
   const Text name = controls_.NameOfId(id);
   if (name == "添加到列表2") {
@@ -106,6 +149,10 @@ void MainWindow::OnCommand(int id, int code) {
 
 void MainWindow::NavigateTo(int item) {
   static const char kStepOne[] = "第一步：选择待处理的数据包CSV文件。（选择之前，请将数据包备份一份！）";
+  if (item == 5) {
+    ShowExitConfirmation(hwnd_);
+    return;
+  }
   if (item < 1 || item > 4) return;
   // The hint first, then the page.
   SetWindowTextGbk(Control("透明标签1"), item == 2 ? kStepOne : "");
@@ -151,8 +198,9 @@ void MainWindow::AddToList() {
 }
 
 void MainWindow::OnClose() {
-  // Until the tray icon can bring the window back, closing ends the program.
-  DestroyWindow(hwnd_);
+  // Closing only hides: the tray icon brings the window back, and only the
+  // exit confirmation ends the program.
+  ShowWindow(hwnd_, SW_HIDE);
 }
 
 LRESULT MainWindow::OnCtlColorStatic(HDC dc, HWND control) {

@@ -19,6 +19,7 @@ class MainWindow {
   static bool Register(HINSTANCE instance);
   // Creates the window hidden; the start-up sequence shows it.
   bool Create(HINSTANCE instance);
+  ~MainWindow();
   HWND hwnd() const { return hwnd_; }
   const BuiltWindow& controls() const { return controls_; }
   HWND Control(const Text& name) const { return controls_.Control(name); }
@@ -31,6 +32,8 @@ class MainWindow {
   void ChoosePackage();
   // The add button: the intake of the package in the path box.
   void AddToList();
+  // What the tray icon's mouse messages do.
+  void OnTrayMouse(int mouseMessage);
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -28,6 +28,7 @@ enum class ControlKind {
   kSlider,
   kProgressBar,
   kWebBrowser,
+  kIcon,         // a picture that shows an icon
 };
 
 enum ControlFlags : unsigned {

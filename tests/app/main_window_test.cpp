@@ -8,12 +8,16 @@
 
 #include "app/control_views.h"
 #include "app/dialogs.h"
+#include "app/exit_confirmation.h"
+#include "app/tray_icon.h"
 #include "common/file_io.h"
 #include "tests/support/test_support.h"
 
 namespace picmove {
 namespace {
 
+// One main window for the whole program, as in the real process: the tray
+// icon is installed once (and under Wine each tray change costs seconds).
 class MainWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -22,14 +26,22 @@ class MainWindowTest : public ::testing::Test {
     InitCommonControlsEx(&icc);
     RegisterPanelClass(GetModuleHandleW(nullptr));
     MainWindow::Register(GetModuleHandleW(nullptr));
+    shared = new MainWindow;
+    ASSERT_TRUE(shared->Create(GetModuleHandleW(nullptr)));
+  }
+  static void TearDownTestSuite() {
+    delete shared;
+    shared = nullptr;
   }
   void SetUp() override {
-    ASSERT_TRUE(window.Create(GetModuleHandleW(nullptr)));
+    ASSERT_NE(shared, nullptr);
+    ShowWindow(window.hwnd(), SW_SHOWNORMAL);
     SetMessageHook([this](const Text& text, const Text& title, UINT) { messages.push_back(title + ":" + text); });
   }
   void TearDown() override {
     SetMessageHook(nullptr);
     SetFileDialogHook(nullptr);
+    SetExitConfirmationHooks(nullptr, nullptr);
   }
 
   // Clicks a button by its name, through the window's own command handling.
@@ -54,9 +66,12 @@ class MainWindowTest : public ::testing::Test {
     Click("添加到列表2");
   }
 
-  MainWindow window;
+  static MainWindow* shared;
+  MainWindow& window = *shared;
   std::vector<Text> messages;
 };
+
+MainWindow* MainWindowTest::shared = nullptr;
 
 TEST_F(MainWindowTest, AddsTheSamplesAddressesToTheList) {
   const Text sample = test::SourcePath("samples/sample-listings.csv");
@@ -118,6 +133,80 @@ TEST_F(MainWindowTest, NavigateToShowsThePageWithItsHint) {
       EXPECT_EQ((style & WS_VISIBLE) != 0, page == c.page) << c.item;
     }
   }
+}
+
+TEST_F(MainWindowTest, TrayIconCarriesTheWindowAndItsCaption) {
+  const NOTIFYICONDATAA& r = TrayIcon::Instance().record();
+  EXPECT_TRUE(TrayIcon::Instance().installed());
+  EXPECT_EQ(r.cbSize, 488u);
+  EXPECT_EQ(r.hWnd, window.hwnd());
+  EXPECT_EQ(r.uID, 1u);
+  EXPECT_EQ(r.uFlags, 7u);
+  EXPECT_EQ(r.uCallbackMessage, 123456u);
+  EXPECT_STREQ(r.szTip, "岚舟淘宝图片搬家工具 V3.0.0");
+  EXPECT_EQ(WindowText(window.hwnd()), "岚舟淘宝图片搬家工具 V3.0.0");
+}
+
+TEST_F(MainWindowTest, ClosingHidesAndTheTrayDoubleClickShows) {
+  ASSERT_TRUE(IsWindowVisible(window.hwnd()));
+  struct Close {
+    const char* how;
+    UINT msg;
+    WPARAM wp;
+  } closes[] = {
+      {"close button", WM_CLOSE, 0},
+      {"system menu", WM_SYSCOMMAND, SC_CLOSE},
+      {"Esc", WM_COMMAND, IDCANCEL},
+  };
+  for (const Close& c : closes) {
+    SendMessageW(window.hwnd(), c.msg, c.wp, 0);
+    EXPECT_FALSE(IsWindowVisible(window.hwnd())) << c.how;
+    EXPECT_TRUE(IsWindow(window.hwnd())) << c.how;
+    // A single click does nothing; a double-click brings the window back.
+    SendMessageW(window.hwnd(), kTrayCallbackMessage, kTrayIconId, WM_LBUTTONUP);
+    EXPECT_FALSE(IsWindowVisible(window.hwnd())) << c.how;
+    SendMessageW(window.hwnd(), kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(window.hwnd())) << c.how;
+  }
+  ShowWindow(window.hwnd(), SW_MINIMIZE);
+  SendMessageW(window.hwnd(), kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDBLCLK);
+  EXPECT_FALSE(IsIconic(window.hwnd()));
+}
+
+// Opens the exit confirmation from `open` and presses `button` in it.
+void AnswerExitConfirmation(const char* button, const std::function<void()>& open, std::vector<UINT>* exits,
+                            Text* caption) {
+  SetExitConfirmationHooks(
+      [button, caption](HWND dialog) {
+        *caption = WindowText(dialog);
+        // The buttons are found by their captions, as a person would.
+        HWND target = nullptr;
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+          if (WindowText(child) == button) target = child;
+        }
+        ASSERT_NE(target, nullptr) << button;
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(target), BN_CLICKED), reinterpret_cast<LPARAM>(target));
+        if (Text(button) == "确 定") PostMessageW(dialog, WM_CLOSE, 0, 0);  // the hook did not end the process
+      },
+      [exits](UINT code) { exits->push_back(code); });
+  open();
+}
+
+TEST_F(MainWindowTest, ExitConfirmationEndsOnlyOnConfirm) {
+  std::vector<UINT> exits;
+  Text caption;
+  window.NavigateTo(2);
+  AnswerExitConfirmation("取 消", [&] { window.NavigateTo(5); }, &exits, &caption);
+  EXPECT_EQ(caption, "退出程序？");
+  EXPECT_TRUE(exits.empty());
+  // Page and hint stay as they were.
+  EXPECT_NE(GetWindowLongW(window.controls().Page("高级选择夹1", 1), GWL_STYLE) & WS_VISIBLE, 0);
+  EXPECT_TRUE(IsWindowEnabled(window.hwnd()));
+
+  // From the tray menu's item, the same window, also while hidden.
+  ShowWindow(window.hwnd(), SW_HIDE);
+  AnswerExitConfirmation("确 定", [&] { SendMessageW(window.hwnd(), WM_COMMAND, 40001, 0); }, &exits, &caption);
+  EXPECT_EQ(exits, std::vector<UINT>{0});
 }
 
 }  // namespace
