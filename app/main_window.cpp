@@ -1,12 +1,17 @@
 #include "app/main_window.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
+
+#include <cstring>
 
 #include "app/control_views.h"
 #include "app/dialogs.h"
 #include "app/exit_confirmation.h"
 #include "app/tray_icon.h"
 #include "common/file_io.h"
+#include "intake/address_actions.h"
+#include "intake/image_address.h"
 #include "intake/intake.h"
 #include "intake/package_path.h"
 
@@ -17,6 +22,10 @@ namespace {
 const wchar_t kClassName[] = L"PicmoveMainWindow";
 const wchar_t kTransparentProp[] = L"picmove.transparent";
 const UINT kExitCommand = 40001;  // "退出程序" of the tray menu
+// The entries of "列表菜单"
+const UINT kOpenAddressCommand = 40011;
+const UINT kCopyAddressCommand = 40012;
+const UINT kDeleteSelectedCommand = 40013;
 
 // Places `hwnd` (outer size w x h) in the middle of the work area.
 void CentreOnScreen(HWND hwnd, int w, int h) {
@@ -115,6 +124,52 @@ MainWindow::~MainWindow() {
   }
 }
 
+void MainWindow::ExcludeSelected() {
+  ListViewAddressList list(Control("超级列表框1"));
+  ControlLabel count(Control("透明标签4"));
+  picmove::ExcludeSelected(list, count);
+}
+
+void MainWindow::ShowListMenu() {
+  UniqueHmenu menu(CreatePopupMenu());
+  AppendMenuW(menu.get(), MF_STRING, kOpenAddressCommand, Wide("用IE打开地图地址").c_str());
+  AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu.get(), MF_STRING, kCopyAddressCommand, Wide("复制图片地址").c_str());
+  AppendMenuW(menu.get(), MF_STRING, kDeleteSelectedCommand, Wide("删除选中地址").c_str());
+  AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+  POINT at;
+  GetCursorPos(&at);
+  TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON, at.x + 3, at.y + 3, 0, hwnd_, nullptr);
+}
+
+void MainWindow::OpenSelectedAddress() {
+  const Text url = AddressUrl(FirstSelectedAddress(ListViewAddressList(Control("超级列表框1"))));
+  ShellExecuteW(nullptr, L"open", Wide(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void MainWindow::CopySelectedAddress() {
+  const Text url = AddressUrl(FirstSelectedAddress(ListViewAddressList(Control("超级列表框1"))));
+  if (!OpenClipboard(hwnd_)) return;
+  EmptyClipboard();
+  // CF_TEXT carries the GBK bytes; CF_UNICODETEXT too, so that the address
+  // pastes right on a Windows set to another language.
+  const std::wstring wide = Wide(url);
+  struct Format {
+    UINT format;
+    const void* data;
+    std::size_t bytes;
+  } formats[] = {{CF_TEXT, url.c_str(), url.size() + 1},
+                 {CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t)}};
+  for (const Format& f : formats) {
+    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, f.bytes);
+    if (!mem) continue;
+    std::memcpy(GlobalLock(mem), f.data, f.bytes);
+    GlobalUnlock(mem);
+    if (!SetClipboardData(f.format, mem)) GlobalFree(mem);  // on success the clipboard owns it
+  }
+  CloseClipboard();
+}
+
 void MainWindow::OnTrayMouse(int mouseMessage) {
   if (mouseMessage == WM_LBUTTONDBLCLK) {
     ShowWindow(hwnd_, SW_SHOW);
@@ -134,9 +189,13 @@ void MainWindow::OnCommand(int id, int code) {
     OnClose();
     return;
   }
-  if (id == static_cast<int>(kExitCommand) && code == 0) {
-    ShowExitConfirmation(hwnd_);
-    return;
+  if (code == 0) {  // menu entries
+    switch (id) {
+      case kExitCommand: ShowExitConfirmation(hwnd_); return;
+      case kOpenAddressCommand: OpenSelectedAddress(); return;
+      case kCopyAddressCommand: CopySelectedAddress(); return;
+      case kDeleteSelectedCommand: ExcludeSelected(); return;
+    }
   }
   if (code != BN_CLICKED) return;
   const Text name = controls_.NameOfId(id);
@@ -144,6 +203,8 @@ void MainWindow::OnCommand(int id, int code) {
     ChoosePackage();
   } else if (name == "添加到列表") {
     AddToList();
+  } else if (name == "按钮6") {
+    ExcludeSelected();
   }
 }
 
@@ -216,6 +277,11 @@ LRESULT MainWindow::OnCtlColorStatic(HDC dc, HWND control) {
 
 void MainWindow::OnNotify(const NMHDR* hdr) {
   // The page headers stay visible until the toolbar switches the pages.
+  // A right click anywhere in the list, on a row or not.
+  if (hdr->code == NM_RCLICK && hdr->hwndFrom == Control("超级列表框1")) {
+    ShowListMenu();
+    return;
+  }
   if (hdr->code == TCN_SELCHANGE && hdr->hwndFrom == Control("高级选择夹1")) {
     ShowPage(static_cast<int>(SendMessageW(hdr->hwndFrom, TCM_GETCURSEL, 0, 0)));
   }

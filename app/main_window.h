@@ -32,6 +32,11 @@ class MainWindow {
   void ChoosePackage();
   // The add button: the intake of the package in the path box.
   void AddToList();
+  // The list's actions: its button and its right-click menu.
+  void ExcludeSelected();
+  void ShowListMenu();
+  void OpenSelectedAddress();
+  void CopySelectedAddress();
   // What the tray icon's mouse messages do.
   void OnTrayMouse(int mouseMessage);
 

@@ -135,6 +135,26 @@ TEST_F(MainWindowTest, NavigateToShowsThePageWithItsHint) {
   }
 }
 
+TEST_F(MainWindowTest, ExcludesTheSelectedRowsAndCopiesTheFirst) {
+  ListViewAddressList list(window.Control("超级列表框1"));
+  list.DeleteAllRows();
+  for (int i = 1; i <= 10; ++i) list.AppendRow("a.cn/" + std::to_string(i) + ".jpg");
+  for (std::size_t row : {6u, 1u, 4u}) list.SelectRow(row, true);
+
+  SendMessageW(window.hwnd(), WM_COMMAND, 40012, 0);  // "复制图片地址"
+  ASSERT_TRUE(OpenClipboard(window.hwnd()));
+  HANDLE data = GetClipboardData(CF_TEXT);
+  ASSERT_NE(data, nullptr);
+  EXPECT_STREQ(static_cast<const char*>(GlobalLock(data)), "http://a.cn/2.jpg");
+  GlobalUnlock(data);
+  CloseClipboard();
+
+  Click("按钮6");
+  EXPECT_EQ(Rows(), (std::vector<Text>{"a.cn/1.jpg", "a.cn/3.jpg", "a.cn/4.jpg", "a.cn/6.jpg", "a.cn/8.jpg",
+                                       "a.cn/9.jpg", "a.cn/10.jpg"}));
+  EXPECT_EQ(TextOf("透明标签4"), "7");
+}
+
 TEST_F(MainWindowTest, TrayIconCarriesTheWindowAndItsCaption) {
   const NOTIFYICONDATAA& r = TrayIcon::Instance().record();
   EXPECT_TRUE(TrayIcon::Instance().installed());
