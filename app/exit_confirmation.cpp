@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/handles.h"
+#include "app/process_exit.h"
 #include "app/window_def.h"
 
 namespace picmove {
@@ -13,11 +14,6 @@ const wchar_t kClassName[] = L"PicmoveExitConfirmation";
 
 std::function<void(HWND)>& OnShown() {
   static std::function<void(HWND)> hook;
-  return hook;
-}
-
-std::function<void(UINT)>& ExitHook() {
-  static std::function<void(UINT)> hook;
   return hook;
 }
 
@@ -47,11 +43,7 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (!state) break;
       const Text name = state->controls.NameOfId(LOWORD(wp));
       if (name == "按钮1") {
-        if (ExitHook()) {
-          ExitHook()(0);
-        } else {
-          ExitProcess(0);  // at once, a running download with it
-        }
+        EndProcess(0);
       } else if (name == "按钮2" || LOWORD(wp) == IDCANCEL) {
         DestroyWindow(hwnd);
       }
@@ -66,10 +58,7 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-void SetExitConfirmationHooks(std::function<void(HWND)> onShown, std::function<void(UINT)> exitProcess) {
-  OnShown() = std::move(onShown);
-  ExitHook() = std::move(exitProcess);
-}
+void SetExitConfirmationHook(std::function<void(HWND)> onShown) { OnShown() = std::move(onShown); }
 
 void ShowExitConfirmation(HWND mainWindow) {
   HINSTANCE instance = GetModuleHandleW(nullptr);

@@ -9,8 +9,8 @@ namespace picmove {
 // Esc and the close button close it and nothing else happens.
 void ShowExitConfirmation(HWND mainWindow);
 
-// Tests: `onShown` sees the open window (to click it); `exitProcess`
-// replaces the process exit. Empty functions restore the real behaviour.
-void SetExitConfirmationHooks(std::function<void(HWND)> onShown, std::function<void(UINT)> exitProcess);
+// Tests: `onShown` sees the open window, to click it. An empty function
+// restores the real behaviour.
+void SetExitConfirmationHook(std::function<void(HWND)> onShown);
 
 }  // namespace picmove

@@ -8,6 +8,8 @@
 #include "app/control_views.h"
 #include "app/dialogs.h"
 #include "app/exit_confirmation.h"
+#include "app/process_exit.h"
+#include "app/splash_window.h"
 #include "app/tray_icon.h"
 #include "common/file_io.h"
 #include "intake/address_actions.h"
@@ -90,9 +92,7 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 bool MainWindow::OnCreate() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
   // The classic 9-point Song face of Chinese Windows; the system picks a
   // Chinese face where it has none of that name.
   font_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
@@ -103,18 +103,66 @@ bool MainWindow::OnCreate() {
     if (d.kind == ControlKind::kTransparentLabel) SetPropW(Control(d.name), kTransparentProp, Control(d.name));
   }
   CentreOnScreen(hwnd_, 703, 668);
-  HINSTANCE instance = GetModuleHandleW(nullptr);
   for (auto [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
     int size = GetSystemMetrics(metric);
     HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_SHARED);
     SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
   }
+  return RunStartUp(instance);
+}
+
+bool MainWindow::RunStartUp(HINSTANCE instance) {
+  // Steps 1 to 3 (the skin) come with the skin engine.
+  SplashWindow splash;
+  splash.Open(instance);
+  // Step 5, the two browsers, come with the browser host.
+  splash.SetStatus("正在连接服务器--");
+  MessageLoopPump().ProcessPendingEvents();
+  splash.SetProgress(25);
+  ShowWindow(hwnd_, SW_HIDE);
+  splash.SetProgress(35);
+  splash.SetProgress(50);
+  ResizeHeight(Control("超文本浏览框2"), 440);
+  splash.SetStatus("正在加载预定信息--");
+  splash.SetProgress(65);
   patterns_ = LoadPatternList(ProgramFolder());
+  if (patterns_.empty()) {
+    static const char kFailed[] = "预定信息 加载失败，请重新启动--";
+    splash.SetStatus(kFailed);
+    ShowMessage(kFailed);
+    EndProcess(0);
+    return false;
+  }
+  ResizeHeight(hwnd_, 625);
+  ResizeHeight(Control("高级选择夹1"), 466);
+  // Step 11 (the header's skin) and 13 (the toolbar) come with their parts;
+  // step 14 (the failure policy) with the settings.
+  splash.SetProgress(85);
   TrayIcon::Instance().Install(hwnd_, kMainWindowCaption, [this](int m) { OnTrayMouse(m); });
+  // Step 16: the page headers stay until the toolbar can switch the pages.
+  ShowPage(0);
+  splash.SetProgress(100);
+  Sleep(300);
+  splash.Close();
   ShowWindow(hwnd_, SW_SHOW);
   StartMemoryTrim(hwnd_);
   SetProcessAffinityMask(GetCurrentProcess(), 1);
   return true;
+}
+
+void MainWindow::ResizeHeight(HWND control, int height) {
+  RECT r;
+  GetWindowRect(control, &r);
+  SetWindowPos(control, nullptr, 0, 0, r.right - r.left, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The pages of the page control follow its display area.
+  if (control == Control("高级选择夹1")) {
+    RECT area{0, 0, r.right - r.left, height};
+    SendMessageW(control, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    for (int i = 0; HWND panel = controls_.Page("高级选择夹1", i); ++i) {
+      SetWindowPos(panel, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
 }
 
 MainWindow::~MainWindow() {

@@ -44,6 +44,8 @@ class MainWindow {
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   bool OnCreate();
+  bool RunStartUp(HINSTANCE instance);
+  void ResizeHeight(HWND control, int height);
   void OnClose();
   LRESULT OnCtlColorStatic(HDC dc, HWND control);
   void OnNotify(const NMHDR* hdr);

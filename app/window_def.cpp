@@ -75,6 +75,9 @@ Created CreateControl(const ControlDef& d, HWND parent, int x, int y, int id) {
     case ControlKind::kTransparentLabel:
       c.hwnd = CreateChild(0, L"STATIC", text, visible | SS_LEFT | SS_NOPREFIX, x, y, d.width, d.height, parent, id);
       break;
+    case ControlKind::kPicture:
+      c.hwnd = CreateChild(0, L"STATIC", "", visible | SS_BITMAP, x, y, d.width, d.height, parent, id);
+      break;
     case ControlKind::kIcon:
       c.hwnd = CreateChild(0, L"STATIC", "", visible | SS_ICON, x, y, d.width, d.height, parent, id);
       break;

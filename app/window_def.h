@@ -29,6 +29,7 @@ enum class ControlKind {
   kProgressBar,
   kWebBrowser,
   kIcon,         // a picture that shows an icon
+  kPicture,      // a picture that shows a bitmap
 };
 
 enum ControlFlags : unsigned {

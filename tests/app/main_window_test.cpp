@@ -9,6 +9,7 @@
 #include "app/control_views.h"
 #include "app/dialogs.h"
 #include "app/exit_confirmation.h"
+#include "app/process_exit.h"
 #include "app/tray_icon.h"
 #include "common/file_io.h"
 #include "tests/support/test_support.h"
@@ -41,7 +42,8 @@ class MainWindowTest : public ::testing::Test {
   void TearDown() override {
     SetMessageHook(nullptr);
     SetFileDialogHook(nullptr);
-    SetExitConfirmationHooks(nullptr, nullptr);
+    SetExitConfirmationHook(nullptr);
+    SetEndProcessHook(nullptr);
   }
 
   // Clicks a button by its name, through the window's own command handling.
@@ -72,6 +74,36 @@ class MainWindowTest : public ::testing::Test {
 };
 
 MainWindow* MainWindowTest::shared = nullptr;
+
+TEST_F(MainWindowTest, StartUpLeavesTheStartPageShown) {
+  RECT r;
+  GetWindowRect(window.hwnd(), &r);
+  EXPECT_EQ(r.right - r.left, 703);
+  EXPECT_EQ(r.bottom - r.top, 625);
+  GetWindowRect(window.Control("高级选择夹1"), &r);
+  EXPECT_EQ(r.bottom - r.top, 466);
+  GetWindowRect(window.Control("超文本浏览框2"), &r);
+  EXPECT_EQ(r.bottom - r.top, 440);
+  EXPECT_EQ(TextOf("透明标签1"), "");
+  EXPECT_NE(GetWindowLongW(window.controls().Page("高级选择夹1", 0), GWL_STYLE) & WS_VISIBLE, 0);
+  EXPECT_EQ(FindWindowW(L"PicmoveSplash", nullptr), nullptr);  // the splash is gone
+  const LONG style = GetWindowLongW(window.hwnd(), GWL_STYLE);
+  EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
+  EXPECT_NE(style & WS_MINIMIZEBOX, 0);
+}
+
+TEST_F(MainWindowTest, StartUpEndsWithAMessageWithoutPatterns) {
+  const Text options = ProgramFolder() + "options";
+  test::MakeTestFolder(options);
+  test::WriteTestFile(options + kPathSeparator + "patterns.txt", std::string("\r\n"));
+  std::vector<UINT> exits;
+  SetEndProcessHook([&exits](UINT code) { exits.push_back(code); });
+  MainWindow second;
+  EXPECT_FALSE(second.Create(GetModuleHandleW(nullptr)));
+  DeleteFileW(Wide(options + kPathSeparator + "patterns.txt").c_str());
+  EXPECT_EQ(exits, std::vector<UINT>{0});
+  EXPECT_EQ(messages, std::vector<Text>{"提示:预定信息 加载失败，请重新启动--"});
+}
 
 TEST_F(MainWindowTest, AddsTheSamplesAddressesToTheList) {
   const Text sample = test::SourcePath("samples/sample-listings.csv");
@@ -196,7 +228,8 @@ TEST_F(MainWindowTest, ClosingHidesAndTheTrayDoubleClickShows) {
 // Opens the exit confirmation from `open` and presses `button` in it.
 void AnswerExitConfirmation(const char* button, const std::function<void()>& open, std::vector<UINT>* exits,
                             Text* caption) {
-  SetExitConfirmationHooks(
+  SetEndProcessHook([exits](UINT code) { exits->push_back(code); });
+  SetExitConfirmationHook(
       [button, caption](HWND dialog) {
         *caption = WindowText(dialog);
         // The buttons are found by their captions, as a person would.
@@ -207,8 +240,7 @@ void AnswerExitConfirmation(const char* button, const std::function<void()>& ope
         ASSERT_NE(target, nullptr) << button;
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(target), BN_CLICKED), reinterpret_cast<LPARAM>(target));
         if (Text(button) == "确 定") PostMessageW(dialog, WM_CLOSE, 0, 0);  // the hook did not end the process
-      },
-      [exits](UINT code) { exits->push_back(code); });
+      });
   open();
 }
 
