@@ -62,26 +62,13 @@ void SetExitConfirmationHook(std::function<void(HWND)> onShown) { OnShown() = st
 
 void ShowExitConfirmation(HWND mainWindow) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = kClassName;
-    registered = RegisterClassExW(&wc) != 0;
-  }
+  RegisterWindowClass(instance, kClassName, Proc);
   State state;
-  state.font.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"宋体"));
+  state.font.reset(CreateUiFont());
   const int w = 273, h = 163;
-  RECT work;
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const POINT at = CentredOrigin(w, h);
   HWND hwnd = CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kClassName, Wide("退出程序？").c_str(),
-                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, work.left + (work.right - work.left - w) / 2,
-                              work.top + (work.bottom - work.top - h) / 2, w, h, nullptr, nullptr, instance, &state);
+                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, at.x, at.y, w, h, nullptr, nullptr, instance, &state);
   if (!hwnd) return;
   Text err;
   BuildControls(hwnd, Controls(), state.font.get(), &state.controls, &err);

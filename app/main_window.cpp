@@ -29,27 +29,9 @@ const UINT kOpenAddressCommand = 40011;
 const UINT kCopyAddressCommand = 40012;
 const UINT kDeleteSelectedCommand = 40013;
 
-// Places `hwnd` (outer size w x h) in the middle of the work area.
-void CentreOnScreen(HWND hwnd, int w, int h) {
-  RECT work;
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  int x = work.left + ((work.right - work.left) - w) / 2;
-  int y = work.top + ((work.bottom - work.top) - h) / 2;
-  SetWindowPos(hwnd, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 }  // namespace
 
-bool MainWindow::Register(HINSTANCE instance) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = Proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  wc.lpszClassName = kClassName;
-  return RegisterClassExW(&wc) != 0;
-}
+bool MainWindow::Register(HINSTANCE instance) { return RegisterWindowClass(instance, kClassName, Proc); }
 
 bool MainWindow::Create(HINSTANCE instance) {
   // Fixed border, minimise but no maximise; its own taskbar button.
@@ -93,16 +75,14 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 
 bool MainWindow::OnCreate() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  // The classic 9-point Song face of Chinese Windows; the system picks a
-  // Chinese face where it has none of that name.
-  font_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"宋体"));
+  font_.reset(CreateUiFont());
   Text err;
   if (!BuildControls(hwnd_, MainWindowControls(), font_.get(), &controls_, &err)) return false;
   for (const ControlDef& d : MainWindowControls()) {
     if (d.kind == ControlKind::kTransparentLabel) SetPropW(Control(d.name), kTransparentProp, Control(d.name));
   }
-  CentreOnScreen(hwnd_, 703, 668);
+  const POINT at = CentredOrigin(703, 668);
+  SetWindowPos(hwnd_, nullptr, at.x, at.y, 703, 668, SWP_NOZORDER | SWP_NOACTIVATE);
   for (auto [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
     int size = GetSystemMetrics(metric);
     HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_SHARED);

@@ -24,26 +24,13 @@ const std::vector<ControlDef>& Controls() {
 }  // namespace
 
 bool SplashWindow::Open(HINSTANCE instance) {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_APPSTARTING);
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = kClassName;
-    registered = RegisterClassExW(&wc) != 0;
-  }
+  RegisterWindowClass(instance, kClassName, DefWindowProcW, IDC_APPSTARTING);
   const int w = 460, h = 334;
-  RECT work;
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const POINT at = CentredOrigin(w, h);
   // No border, no title bar, no owner; its own taskbar button.
-  hwnd_ = CreateWindowExW(WS_EX_APPWINDOW, kClassName, L"", WS_POPUP, work.left + (work.right - work.left - w) / 2,
-                          work.top + (work.bottom - work.top - h) / 2, w, h, nullptr, nullptr, instance, nullptr);
+  hwnd_ = CreateWindowExW(WS_EX_APPWINDOW, kClassName, L"", WS_POPUP, at.x, at.y, w, h, nullptr, nullptr, instance, nullptr);
   if (!hwnd_) return false;
-  font_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"宋体"));
+  font_.reset(CreateUiFont());
   Text err;
   BuildControls(hwnd_, Controls(), font_.get(), &controls_, &err);
   HANDLE picture = LoadImageW(instance, MAKEINTRESOURCEW(kSplashBitmapId), IMAGE_BITMAP, 0, 0, LR_SHARED);

@@ -159,6 +159,31 @@ std::wstring Wide(const Text& text) {
 
 Text FromWide(const std::wstring& text) { return Utf16ToAnsi(std::u16string(text.begin(), text.end())); }
 
+bool RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proc, const wchar_t* cursor) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, cursor);
+  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  wc.lpszClassName = name;
+  // A class registered before (a second window of the kind) is fine too.
+  return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+HFONT CreateUiFont() {
+  // The classic 9-point Song face of Chinese Windows; the system picks a
+  // Chinese face where it has none of that name.
+  return CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"宋体");
+}
+
+POINT CentredOrigin(int w, int h) {
+  RECT work;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  return {work.left + ((work.right - work.left) - w) / 2, work.top + ((work.bottom - work.top) - h) / 2};
+}
+
 void RegisterPanelClass(HINSTANCE instance) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;

@@ -83,6 +83,13 @@ bool BuildControls(HWND window, const std::vector<ControlDef>& defs, HFONT font,
 // notifications up to the top-level window.
 void RegisterPanelClass(HINSTANCE instance);
 
+// A top-level window class with the face colour behind it.
+bool RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proc, const wchar_t* cursor = IDC_ARROW);
+// The program's 9-point Song face.
+HFONT CreateUiFont();
+// The top-left corner that puts a w x h window in the middle of the work area.
+POINT CentredOrigin(int w, int h);
+
 std::wstring Wide(const Text& text);
 Text FromWide(const std::wstring& text);
 
