@@ -10,6 +10,7 @@
 #include "app/dialogs.h"
 #include "app/exit_confirmation.h"
 #include "app/process_exit.h"
+#include "app/program.h"
 #include "app/tray_icon.h"
 #include "common/file_io.h"
 #include "tests/support/test_support.h"
@@ -22,11 +23,7 @@ namespace {
 class MainWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES |
-                                             ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
-    RegisterPanelClass(GetModuleHandleW(nullptr));
-    MainWindow::Register(GetModuleHandleW(nullptr));
+    ASSERT_TRUE(SetUpProgram(GetModuleHandleW(nullptr)));
     shared = new MainWindow;
     ASSERT_TRUE(shared->Create(GetModuleHandleW(nullptr)));
   }
