@@ -72,8 +72,13 @@ Created CreateControl(const ControlDef& d, HWND parent, int x, int y, int id) {
   const Text text = d.text ? d.text : "";
   switch (d.kind) {
     case ControlKind::kLabel:
-    case ControlKind::kTransparentLabel:
       c.hwnd = CreateChild(0, L"STATIC", text, visible | SS_LEFT | SS_NOPREFIX, x, y, d.width, d.height, parent, id);
+      break;
+    case ControlKind::kTransparentLabel:
+      // One line each: a caption a little wider than its label is cut at the
+      // edge, not broken onto a second line that the label's height hides.
+      c.hwnd = CreateChild(0, L"STATIC", text, visible | SS_LEFTNOWORDWRAP | SS_NOPREFIX, x, y, d.width, d.height,
+                           parent, id);
       break;
     case ControlKind::kPicture:
       c.hwnd = CreateChild(0, L"STATIC", "", visible | SS_BITMAP, x, y, d.width, d.height, parent, id);
