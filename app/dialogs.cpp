@@ -1,6 +1,7 @@
 #include "app/dialogs.h"
 
 #include <commdlg.h>
+#include <shellapi.h>
 
 #include <string>
 
@@ -20,10 +21,51 @@ FileDialogHook& TheFileDialogHook() {
   return hook;
 }
 
+PopUpMenuHook& ThePopUpMenuHook() {
+  static PopUpMenuHook hook;
+  return hook;
+}
+
+ShellOpenHook& TheShellOpenHook() {
+  static ShellOpenHook hook;
+  return hook;
+}
+
+std::vector<MenuEntry> MenuEntries(HMENU menu) {
+  std::vector<MenuEntry> entries;
+  const int n = GetMenuItemCount(menu);
+  for (int i = 0; i < n; ++i) {
+    wchar_t buf[256] = {};
+    GetMenuStringW(menu, static_cast<UINT>(i), buf, 256, MF_BYPOSITION);
+    const UINT id = GetMenuItemID(menu, i);
+    entries.push_back({FromWide(buf), id == static_cast<UINT>(-1) ? 0 : id});
+  }
+  return entries;
+}
+
 }  // namespace
 
 void SetMessageHook(MessageHook hook) { TheMessageHook() = std::move(hook); }
 void SetFileDialogHook(FileDialogHook hook) { TheFileDialogHook() = std::move(hook); }
+void SetPopUpMenuHook(PopUpMenuHook hook) { ThePopUpMenuHook() = std::move(hook); }
+void SetShellOpenHook(ShellOpenHook hook) { TheShellOpenHook() = std::move(hook); }
+
+void PopUpMenu(HMENU menu, HWND owner, POINT at) {
+  if (ThePopUpMenuHook()) {
+    const UINT command = ThePopUpMenuHook()(MenuEntries(menu), at);
+    if (command != 0) SendMessageW(owner, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    return;
+  }
+  TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
+}
+
+void OpenWithShell(const Text& address) {
+  if (TheShellOpenHook()) {
+    TheShellOpenHook()(address);
+    return;
+  }
+  ShellExecuteW(nullptr, L"open", Wide(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
 
 void ShowMessage(const Text& text, const Text& title, UINT icon) {
   if (TheMessageHook()) {

@@ -95,7 +95,10 @@ bool MainWindow::RunStartUp(HINSTANCE instance) {
   // Steps 1 to 3 (the skin) come with the skin engine.
   SplashWindow splash;
   splash.Open(instance);
-  // Step 5, the two browsers, come with the browser host.
+  helpBrowser_->Create(Control("超文本浏览框2"));
+  helpBrowser_->Navigate(PageAddress("help.html"));
+  newsBrowser_->Create(Control("超文本浏览框1"));
+  newsBrowser_->Navigate(PageAddress("news.html"));
   splash.SetStatus("正在连接服务器--");
   MessageLoopPump().ProcessPendingEvents();
   splash.SetProgress(25);
@@ -146,6 +149,9 @@ void MainWindow::ResizeHeight(HWND control, int height) {
 }
 
 MainWindow::~MainWindow() {
+  // The controls go before the windows they live in.
+  newsBrowser_.reset();
+  helpBrowser_.reset();
   if (hwnd_ && IsWindow(hwnd_)) {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
@@ -167,12 +173,12 @@ void MainWindow::ShowListMenu() {
   AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
   POINT at;
   GetCursorPos(&at);
-  TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON, at.x + 3, at.y + 3, 0, hwnd_, nullptr);
+  PopUpMenu(menu.get(), hwnd_, {at.x + 3, at.y + 3});
 }
 
 void MainWindow::OpenSelectedAddress() {
   const Text url = AddressUrl(FirstSelectedAddress(ListViewAddressList(Control("超级列表框1"))));
-  ShellExecuteW(nullptr, L"open", Wide(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  OpenWithShell(url);
 }
 
 void MainWindow::CopySelectedAddress() {
@@ -208,7 +214,7 @@ void MainWindow::OnTrayMouse(int mouseMessage) {
     POINT at;
     GetCursorPos(&at);
     // Not made the foreground window first: the menu is the tray's own.
-    TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON, at.x + 3, at.y + 3, 0, hwnd_, nullptr);
+    PopUpMenu(menu.get(), hwnd_, {at.x + 3, at.y + 3});
   }
 }
 
@@ -233,8 +239,14 @@ void MainWindow::OnCommand(int id, int code) {
     AddToList();
   } else if (name == "按钮6") {
     ExcludeSelected();
+  } else if (name == "按钮2") {
+    OpenInstructionsPage();
   }
 }
+
+void MainWindow::OpenInstructionsPage() { OpenWithShell(PageAddress("instructions.html")); }
+
+Text PageAddress(const Text& file) { return "file:///" + ProgramFolder() + "pages\\" + file; }
 
 void MainWindow::NavigateTo(int item) {
   static const char kStepOne[] = "第一步：选择待处理的数据包CSV文件。（选择之前，请将数据包备份一份！）";

@@ -1,9 +1,11 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 #include "app/handles.h"
+#include "app/web_browser.h"
 #include "app/window_def.h"
 #include "intake/package.h"
 #include "intake/patterns.h"
@@ -11,6 +13,11 @@
 namespace picmove {
 
 inline constexpr const char* kMainWindowCaption = "岚舟淘宝图片搬家工具 V3.0.0";
+
+// The program's own pages, shipped in the "pages" folder beside it so that
+// they work offline: "help.html" (with the terms of use), "news.html",
+// "instructions.html".
+Text PageAddress(const Text& file);
 
 const std::vector<ControlDef>& MainWindowControls();
 
@@ -39,6 +46,12 @@ class MainWindow {
   void CopySelectedAddress();
   // What the tray icon's mouse messages do.
   void OnTrayMouse(int mouseMessage);
+  // The "使用说明" button: the instructions in the user's own browser.
+  void OpenInstructionsPage();
+  // The embedded browsers of the start and help pages; either may have no
+  // control where the system cannot make one.
+  const WebBrowserHost& newsBrowser() const { return *newsBrowser_; }
+  const WebBrowserHost& helpBrowser() const { return *helpBrowser_; }
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -57,6 +70,8 @@ class MainWindow {
   UniqueHfont font_;
   Package package_;
   PatternList patterns_;
+  std::unique_ptr<WebBrowserHost> newsBrowser_ = std::make_unique<WebBrowserHost>();
+  std::unique_ptr<WebBrowserHost> helpBrowser_ = std::make_unique<WebBrowserHost>();
   bool intakeRunning_ = false;  // events are pumped during an intake: no second one meanwhile
 };
 

@@ -24,8 +24,10 @@ class MainWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     ASSERT_TRUE(SetUpProgram(GetModuleHandleW(nullptr)));
+    SetMessageHook([](const Text& text, const Text& title, UINT) { startUpMessages.push_back(title + ":" + text); });
     shared = new MainWindow;
     ASSERT_TRUE(shared->Create(GetModuleHandleW(nullptr)));
+    SetMessageHook(nullptr);
   }
   static void TearDownTestSuite() {
     delete shared;
@@ -41,6 +43,8 @@ class MainWindowTest : public ::testing::Test {
     SetFileDialogHook(nullptr);
     SetExitConfirmationHook(nullptr);
     SetEndProcessHook(nullptr);
+    SetPopUpMenuHook(nullptr);
+    SetShellOpenHook(nullptr);
   }
 
   // Clicks a button by its name, through the window's own command handling.
@@ -65,12 +69,52 @@ class MainWindowTest : public ::testing::Test {
     Click("添加到列表2");
   }
 
+  // The next popup menu is answered with the entry captioned `pick` (none
+  // when no entry has that caption); what it offered and where are kept.
+  void AnswerMenu(const Text& pick) {
+    SetPopUpMenuHook([this, pick](const std::vector<MenuEntry>& entries, POINT at) -> UINT {
+      menuEntries.clear();
+      menuAt = at;
+      UINT chosen = 0;
+      for (const MenuEntry& e : entries) {
+        menuEntries.push_back(e.text);
+        if (e.text == pick) chosen = e.command;
+      }
+      return chosen;
+    });
+  }
+  // What the list view tells its parent on a right click.
+  void RightClickList() {
+    HWND list = window.Control("超级列表框1");
+    NMHDR hdr{list, static_cast<UINT_PTR>(GetDlgCtrlID(list)), static_cast<UINT>(NM_RCLICK)};
+    SendMessageW(GetParent(list), WM_NOTIFY, hdr.idFrom, reinterpret_cast<LPARAM>(&hdr));
+  }
+  void FillList(int rows) {
+    ListViewAddressList list(window.Control("超级列表框1"));
+    list.DeleteAllRows();
+    for (int i = 1; i <= rows; ++i) list.AppendRow("a.cn/" + std::to_string(i) + ".jpg");
+  }
+  Text ClipboardText() {
+    Text out;
+    if (!OpenClipboard(window.hwnd())) return "(clipboard not opened)";
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+      out = static_cast<const char*>(GlobalLock(data));
+      GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return out;
+  }
+
   static MainWindow* shared;
+  static std::vector<Text> startUpMessages;
   MainWindow& window = *shared;
   std::vector<Text> messages;
+  std::vector<Text> menuEntries;
+  POINT menuAt{};
 };
 
 MainWindow* MainWindowTest::shared = nullptr;
+std::vector<Text> MainWindowTest::startUpMessages;
 
 TEST_F(MainWindowTest, StartUpLeavesTheStartPageShown) {
   RECT r;
@@ -87,6 +131,35 @@ TEST_F(MainWindowTest, StartUpLeavesTheStartPageShown) {
   const LONG style = GetWindowLongW(window.hwnd(), GWL_STYLE);
   EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
   EXPECT_NE(style & WS_MINIMIZEBOX, 0);
+  // A browser that cannot be made (Wine without its HTML engine) leaves its
+  // area empty and says nothing; one that is made fills its area.
+  EXPECT_TRUE(startUpMessages.empty());
+  for (auto [name, browser] : {std::pair{"超文本浏览框1", &window.newsBrowser()},
+                               std::pair{"超文本浏览框2", &window.helpBrowser()}}) {
+    HWND area = window.Control(name);
+    HWND inner = GetWindow(area, GW_CHILD);
+    if (!browser->created()) {
+      EXPECT_EQ(inner, nullptr) << name;
+      continue;
+    }
+    ASSERT_NE(inner, nullptr) << name;
+    RECT a, b;
+    GetClientRect(area, &a);
+    GetWindowRect(inner, &b);
+    EXPECT_EQ(b.right - b.left, a.right) << name;
+    EXPECT_EQ(b.bottom - b.top, a.bottom) << name;
+  }
+}
+
+TEST_F(MainWindowTest, ThePagesShipWithTheProgramAndTheButtonOpensTheInstructions) {
+  for (const char* page : {"help.html", "news.html", "instructions.html"}) {
+    EXPECT_TRUE(PathExists(ProgramFolder() + "pages\\" + page)) << page;
+  }
+  EXPECT_EQ(PageAddress("help.html"), "file:///" + ProgramFolder() + "pages\\help.html");
+  std::vector<Text> opened;
+  SetShellOpenHook([&opened](const Text& address) { opened.push_back(address); });
+  Click("按钮2");
+  EXPECT_EQ(opened, std::vector<Text>{PageAddress("instructions.html")});
 }
 
 TEST_F(MainWindowTest, StartUpEndsWithAMessageWithoutPatterns) {
@@ -164,24 +237,42 @@ TEST_F(MainWindowTest, NavigateToShowsThePageWithItsHint) {
   }
 }
 
-TEST_F(MainWindowTest, ExcludesTheSelectedRowsAndCopiesTheFirst) {
+TEST_F(MainWindowTest, ExcludesTheSelectedRows) {
+  FillList(10);
   ListViewAddressList list(window.Control("超级列表框1"));
-  list.DeleteAllRows();
-  for (int i = 1; i <= 10; ++i) list.AppendRow("a.cn/" + std::to_string(i) + ".jpg");
   for (std::size_t row : {6u, 1u, 4u}) list.SelectRow(row, true);
-
-  SendMessageW(window.hwnd(), WM_COMMAND, 40012, 0);  // "复制图片地址"
-  ASSERT_TRUE(OpenClipboard(window.hwnd()));
-  HANDLE data = GetClipboardData(CF_TEXT);
-  ASSERT_NE(data, nullptr);
-  EXPECT_STREQ(static_cast<const char*>(GlobalLock(data)), "http://a.cn/2.jpg");
-  GlobalUnlock(data);
-  CloseClipboard();
-
   Click("按钮6");
   EXPECT_EQ(Rows(), (std::vector<Text>{"a.cn/1.jpg", "a.cn/3.jpg", "a.cn/4.jpg", "a.cn/6.jpg", "a.cn/8.jpg",
                                        "a.cn/9.jpg", "a.cn/10.jpg"}));
   EXPECT_EQ(TextOf("透明标签4"), "7");
+}
+
+TEST_F(MainWindowTest, TheListMenuOpensCopiesAndDeletesTheSelection) {
+  FillList(4);
+  ListViewAddressList list(window.Control("超级列表框1"));
+  for (std::size_t row : {2u, 1u}) list.SelectRow(row, true);
+  SetCursorPos(200, 300);
+  std::vector<Text> opened;
+  SetShellOpenHook([&opened](const Text& address) { opened.push_back(address); });
+
+  // Open and copy act on the first selected row.
+  AnswerMenu("复制图片地址");
+  RightClickList();
+  EXPECT_EQ(menuEntries, (std::vector<Text>{"用IE打开地图地址", "", "复制图片地址", "删除选中地址", ""}));
+  EXPECT_EQ(menuAt.x, 203);
+  EXPECT_EQ(menuAt.y, 303);
+  EXPECT_EQ(ClipboardText(), "http://a.cn/2.jpg");
+  AnswerMenu("用IE打开地图地址");
+  RightClickList();
+  EXPECT_EQ(opened, std::vector<Text>{"http://a.cn/2.jpg"});
+
+  AnswerMenu("");  // dismissed: nothing happens
+  RightClickList();
+  EXPECT_EQ(Rows().size(), 4u);
+  AnswerMenu("删除选中地址");
+  RightClickList();
+  EXPECT_EQ(Rows(), (std::vector<Text>{"a.cn/1.jpg", "a.cn/4.jpg"}));
+  EXPECT_EQ(TextOf("透明标签4"), "2");
 }
 
 TEST_F(MainWindowTest, TrayIconCarriesTheWindowAndItsCaption) {
@@ -253,9 +344,16 @@ TEST_F(MainWindowTest, ExitConfirmationEndsOnlyOnConfirm) {
   EXPECT_NE(GetWindowLongW(window.controls().Page("高级选择夹1", 1), GWL_STYLE) & WS_VISIBLE, 0);
   EXPECT_TRUE(IsWindowEnabled(window.hwnd()));
 
-  // From the tray menu's item, the same window, also while hidden.
+  // From the tray menu's one item, the same window, also while hidden.
   ShowWindow(window.hwnd(), SW_HIDE);
-  AnswerExitConfirmation("确 定", [&] { SendMessageW(window.hwnd(), WM_COMMAND, 40001, 0); }, &exits, &caption);
+  SetCursorPos(500, 400);
+  AnswerMenu("退出程序");
+  AnswerExitConfirmation(
+      "确 定", [&] { SendMessageW(window.hwnd(), kTrayCallbackMessage, kTrayIconId, WM_RBUTTONDOWN); }, &exits,
+      &caption);
+  EXPECT_EQ(menuEntries, std::vector<Text>{"退出程序"});
+  EXPECT_EQ(menuAt.x, 503);
+  EXPECT_EQ(menuAt.y, 403);
   EXPECT_EQ(exits, std::vector<UINT>{0});
 }
 
