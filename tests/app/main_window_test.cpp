@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -213,6 +214,135 @@ TEST_F(MainWindowTest, ChoosingDerivesThePathsOrRefusesTheName) {
   SetWindowTextGbk(window.Control("编辑框3"), "kept");
   Click("添加到列表2");
   EXPECT_EQ(TextOf("编辑框3"), "kept");
+}
+
+// The log lines an action added.
+Text LogAddedBy(HWND log, const std::function<void()>& action) {
+  const std::size_t before = WindowText(log).size();
+  action();
+  return WindowText(log).substr(before);
+}
+
+std::size_t LineCount(const Text& text) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find("\r\n"); at != Text::npos; at = text.find("\r\n", at + 2)) ++n;
+  return n;
+}
+
+TEST_F(MainWindowTest, BadPackagesGiveAnEmptyListAndNoMessage) {
+  test::TempDir dir;
+  const Text empty = dir.path() + "empty.csv";
+  test::WriteTestFile(empty, std::string());
+  const Text picture = dir.path() + "picture.csv";
+  static const char kPicture[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01\0\0\0\x01\0\x08\x06";
+  const std::string pictureBytes(kPicture, sizeof kPicture - 1);
+  test::WriteTestFile(picture, pictureBytes);
+  struct Case {
+    const char* what;
+    Text path;
+    bool runs;
+  } cases[] = {
+      {"blank", "", false},
+      {"half- and full-width blanks", "  　 　", false},
+      {"missing", dir.path() + "none.csv", true},
+      {"empty", empty, true},
+      {"a picture, not a package", picture, true},
+  };
+  for (const Case& c : cases) {
+    FillList(3);
+    SetWindowTextGbk(window.Control("透明标签4"), "3");
+    SetWindowTextGbk(window.Control("编辑框3"), c.path);
+    const Text added = LogAddedBy(window.Control("编辑框2"), [&] { Click("添加到列表"); });
+    if (!c.runs) {
+      EXPECT_EQ(Rows().size(), 3u) << c.what;
+      EXPECT_EQ(TextOf("透明标签4"), "3") << c.what;
+      EXPECT_EQ(added, "") << c.what;
+      continue;
+    }
+    EXPECT_TRUE(Rows().empty()) << c.what;
+    EXPECT_EQ(TextOf("透明标签4"), "0") << c.what;
+    EXPECT_EQ(LineCount(added), 2u) << c.what;
+    EXPECT_NE(added.find("  读取成功，成功提取了：  0  张不重复图片\r\n"), Text::npos) << c.what;
+  }
+  EXPECT_TRUE(messages.empty());
+  ByteSet after;
+  ASSERT_TRUE(ReadWholeFile(picture, &after, nullptr));
+  EXPECT_EQ(after, test::Bytes(pictureBytes));
+}
+
+TEST_F(MainWindowTest, AFolderWhoseNameHasA5CTrailByteIsKeptWhole) {
+  // 乗 is 81 5C in GBK: its second byte is a backslash's.
+  test::TempDir dir;
+  const Text folder = dir.path() + "货乗";
+  test::MakeTestFolder(folder);
+  ByteSet sample;
+  ASSERT_TRUE(ReadWholeFile(test::SourcePath("samples/sample-listings.csv"), &sample, nullptr));
+  test::WriteTestFile(folder + "\\乗.csv", sample);
+  Choose(folder + "\\乗.csv");
+  EXPECT_EQ(window.package().folder, folder + "\\");
+  EXPECT_EQ(window.package().baseName, "乗");
+  Click("添加到列表");
+  EXPECT_EQ(Rows().size(), 8u);
+  EXPECT_TRUE(messages.empty());
+}
+
+// A timer that ticks while the list is still filling shows that the window
+// is served meanwhile, not only once the intake is over.
+int ticksWhileFilling = 0;
+MainWindow* tickWindow = nullptr;
+void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD) {
+  // The count is set only once the list is complete.
+  const LRESULT rows = SendMessageW(tickWindow->Control("超级列表框1"), LVM_GETITEMCOUNT, 0, 0);
+  if (rows == 0 || WindowText(tickWindow->Control("透明标签4")) != "0") return;
+  // A second click on either intake button meanwhile is ignored.
+  if (ticksWhileFilling++ == 0) {
+    for (const char* name : {"添加到列表", "添加到列表2"}) {
+      HWND button = tickWindow->Control(name);
+      SendMessageW(tickWindow->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(button));
+    }
+  }
+}
+
+TEST_F(MainWindowTest, ALargePackageFillsTheListWhileTheWindowIsServed) {
+  // About 50 MB of UTF-16LE, as a shop exports it: 2000 listings, each with
+  // ten images written twice in a long description.
+  std::u16string text = u"title\tdescription\r\n";
+  const std::u16string filler(12000, u'宝');
+  for (int listing = 0; listing < 2000; ++listing) {
+    text += u"item\t\"";
+    for (int copy = 0; copy < 2; ++copy) {
+      for (int image = 0; image < 10; ++image) {
+        const std::string address = "img.cn/" + std::to_string(listing) + "/" + std::to_string(image) + ".jpg";
+        text += u"<img src=\"\"http://" + std::u16string(address.begin(), address.end()) + u"\"\">";
+      }
+    }
+    text += filler + u"\"\r\n";
+  }
+  std::string bytes = "\xFF\xFE";
+  for (char16_t u : text) {
+    bytes.push_back(static_cast<char>(u & 0xFF));
+    bytes.push_back(static_cast<char>(u >> 8));
+  }
+  ASSERT_GT(bytes.size(), 48u << 20);
+  test::TempDir dir;
+  const Text package = dir.path() + "big.csv";
+  test::WriteTestFile(package, bytes);
+  bytes = std::string();
+  Choose(package);
+
+  ticksWhileFilling = 0;
+  tickWindow = &window;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 10, &CountTick);
+  const Text added = LogAddedBy(window.Control("编辑框2"), [&] { Click("添加到列表"); });
+  KillTimer(nullptr, timer);
+  EXPECT_GT(ticksWhileFilling, 0);
+  EXPECT_EQ(Rows().size(), 20000u);
+  EXPECT_EQ(Rows()[19999], "img.cn/1999/9.jpg");
+  EXPECT_EQ(TextOf("透明标签4"), "20000");
+  EXPECT_EQ(LineCount(added), 2u);  // one intake only
+  EXPECT_EQ(TextOf("编辑框3"), package);
+  EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(MainWindowTest, NavigateToShowsThePageWithItsHint) {
